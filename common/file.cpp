@@ -1,0 +1,39 @@
+#include "common/file.hpp"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+input read_image(std::FILE* in, std::span<std::uint8_t> buf)
+{
+	std::size_t count = std::fread(buf.data(), 1, buf.size(), in);
+	input got{buf.first(count), read_status::ok};
+	if (count == buf.size() && std::fgetc(in) != EOF)
+		got.status = read_status::too_long;
+	else if (std::ferror(in))
+		got.status = read_status::failed;
+	return got;
+}
+
+bool same_file(const char* a, const char* b)
+{
+	std::error_code ec;
+	return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+static bool write_all(std::FILE* out, std::span<const std::uint8_t> bytes)
+{
+	return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+}
+
+bool write_close(std::FILE* out, std::span<const std::uint8_t> head,
+                 std::span<const std::uint8_t> tail)
+{
+	int err = 0;
+	if (!write_all(out, head) || !write_all(out, tail) || std::fflush(out) != 0)
+		err = errno;
+	if (std::fclose(out) != 0 && err == 0)
+		err = errno;
+	errno = err;
+	return err == 0;
+}

@@ -1,0 +1,30 @@
+// File handling that the three tools share: reading a whole input under a
+// size limit, refusing an output that is one of the inputs, and writing an
+// output so that a full disk cannot pass for success.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <span>
+
+enum class read_status { ok, too_long, failed };
+
+struct input {
+	std::span<std::uint8_t> bytes;  // the bytes read, at the start of the buffer
+	read_status status;
+};
+
+// Reads the rest of the stream into buf, which also sets the limit: an input
+// with more bytes than buf holds is too long. A read error is a failure, with
+// errno telling why, and never passes for the end of the file.
+input read_image(std::FILE* in, std::span<std::uint8_t> buf);
+
+// True when both names lead to one existing file: the same name, or a hard or
+// symbolic link to it.
+bool same_file(const char* a, const char* b);
+
+// Writes head and then tail, and closes the stream. False, with errno telling
+// why, when a write or the close failed; the stream is closed either way.
+bool write_close(std::FILE* out, std::span<const std::uint8_t> head,
+                 std::span<const std::uint8_t> tail = {});
