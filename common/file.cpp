@@ -37,3 +37,12 @@ bool write_close(std::FILE* out, std::span<const std::uint8_t> head,
 	errno = err;
 	return err == 0;
 }
+
+int finish_stdout()
+{
+	if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+		std::perror("stdout");
+		return 1;
+	}
+	return 0;
+}

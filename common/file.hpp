@@ -28,3 +28,9 @@ bool same_file(const char* a, const char* b);
 // why, when a write or the close failed; the stream is closed either way.
 bool write_close(std::FILE* out, std::span<const std::uint8_t> head,
                  std::span<const std::uint8_t> tail = {});
+
+// Flushes standard output at the end of a run that went well, and gives the
+// exit status: 1, after a perror-form line for "stdout", when the output
+// could not be written (a full disk under a redirection), so that lost lines
+// never pass for success.
+int finish_stdout();

@@ -46,9 +46,10 @@ bytes sandbox::get(const std::string& name) const
 	return slurp(dir_ / name);
 }
 
-run_result sandbox::run(const std::string& program, const std::vector<std::string>& args) const
+run_result sandbox::run(const std::string& program, const std::vector<std::string>& args,
+                        const std::string& stdout_to) const
 {
-	fs::path out = root_ / "stdout", err = root_ / "stderr";
+	fs::path out = stdout_to.empty() ? root_ / "stdout" : fs::path(stdout_to), err = root_ / "stderr";
 	pid_t pid = fork();
 	if (pid < 0)
 		throw std::runtime_error("fork failed");
@@ -68,7 +69,7 @@ run_result sandbox::run(const std::string& program, const std::vector<std::strin
 	}
 	int status = 0;
 	waitpid(pid, &status, 0);
-	bytes o = slurp(out), e = slurp(err);
+	bytes o = stdout_to.empty() ? slurp(out) : bytes(), e = slurp(err);
 	return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
 	        std::string(o.begin(), o.end()), std::string(e.begin(), e.end())};
 }

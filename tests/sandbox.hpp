@@ -27,8 +27,10 @@ public:
 	void put(const std::string& name, const bytes& content) const;
 	bytes get(const std::string& name) const;
 
-	// Runs program with args in dir(), with no standard input.
-	run_result run(const std::string& program, const std::vector<std::string>& args) const;
+	// Runs program with args in dir(), with no standard input. Standard output
+	// goes to stdout_to instead when it is given (out is then empty).
+	run_result run(const std::string& program, const std::vector<std::string>& args,
+	               const std::string& stdout_to = "") const;
 
 	// Everything in dir(): a file's content, "-> target" for a symbolic link,
 	// "<dir>" for a directory.
