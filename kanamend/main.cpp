@@ -35,8 +35,9 @@ int main(int argc, char* argv[])
 	const char* outname = argv[2];
 	const char* listname = argv[3];
 
-	// Both inputs are opened before the output, so that a missing list, or
-	// names given in the wrong order, never truncates anything.
+	// The output is created only once every message has been re-coded, so
+	// that a missing or bad list, or names given in the wrong order, never
+	// cuts a file short.
 	std::FILE* in = std::fopen(inname, "rb");
 	if (in == nullptr) {
 		std::perror(inname);
@@ -49,11 +50,6 @@ int main(int argc, char* argv[])
 	}
 	if (same_file(outname, inname) || same_file(outname, listname)) {
 		std::fprintf(stderr, "Same file error: %s\n", outname);
-		return 1;
-	}
-	std::FILE* out = std::fopen(outname, "wb");
-	if (out == nullptr) {
-		std::perror(outname);
 		return 1;
 	}
 
@@ -90,6 +86,11 @@ int main(int argc, char* argv[])
 		return 1;
 	}
 
+	std::FILE* out = std::fopen(outname, "wb");
+	if (out == nullptr) {
+		std::perror(outname);
+		return 1;
+	}
 	if (!write_close(out, image.bytes)) {
 		std::perror(outname);
 		return 1;

@@ -24,11 +24,6 @@ int main(int argc, char* argv[])
 		std::fprintf(stderr, "same file error : %s\n", outname);
 		return 1;
 	}
-	std::FILE* out = std::fopen(outname, "wb");
-	if (out == nullptr) {
-		std::perror(outname);
-		return 1;
-	}
 
 	static std::uint8_t buffer[65535];
 	input image = read_image(in, buffer);
@@ -44,9 +39,20 @@ int main(int argc, char* argv[])
 
 	static std::uint8_t data[sizeof buffer];
 	flatten_result r = flatten(image.bytes, data);
-	if (!write_close(out, std::span(data, r.written))) {
-		std::perror(outname);
-		return 1;
+	// A damaged file keeps the data read before the damage. One that fails
+	// before any data, such as a flat binary given by mistake for a record
+	// file, has nothing to keep, and the output is not even created: with
+	// the names in the wrong order, it is the user's record file.
+	if (r.status == flatten_status::ok || r.written > 0) {
+		std::FILE* out = std::fopen(outname, "wb");
+		if (out == nullptr) {
+			std::perror(outname);
+			return 1;
+		}
+		if (!write_close(out, std::span(data, r.written))) {
+			std::perror(outname);
+			return 1;
+		}
 	}
 	switch (r.status) {
 	case flatten_status::ok:

@@ -99,7 +99,7 @@ void check(const std::string& program, const cli_case& c)
 		fs::create_symlink(target, box.dir() / name);
 	for (const auto& [name, target] : c.hardlinks)
 		fs::create_hard_link(box.dir() / target, box.dir() / name);
-	run_result r = box.run(program, c.args);
+	run_result r = box.run(program, c.args, c.stdout_to);
 	EXPECT_EQ(r.status, c.status);
 	EXPECT_EQ(r.out, c.out);
 	EXPECT_EQ(r.err, c.err);

@@ -51,6 +51,7 @@ struct cli_case {
 	std::map<std::string, bytes> left; // every entry of the directory afterwards
 	std::map<std::string, std::string> symlinks = {};  // name -> target
 	std::map<std::string, std::string> hardlinks = {}; // name -> existing file
+	std::string stdout_to = "";                        // instead of capturing it
 };
 
 // Runs the row in a fresh sandbox and checks all of it.
