@@ -1,10 +1,12 @@
 // fuzz_seeds: write the seed corpora, made from the test fixtures, into
 // dir/recode, dir/patch, dir/flatten and dir/split.
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "fixture.hpp"
+#include "kanamend/tables.hpp"
 
 namespace fs = std::filesystem;
 
@@ -35,9 +37,17 @@ int main(int argc, char* argv[])
 	const fs::path dir = argv[1];
 	const sample s = sample_tape();
 	const bytes a = {0x01, 0x02, 0x03};
+	// Every keep word and phrase, each after a kana, so that the fuzzer
+	// starts from matches it would hardly guess.
+	bytes words;
+	for (const word& w : keep_words)
+		words = cat({words, {0xB1}, bytes(w.begin(), w.begin() + static_cast<long>(std::strlen(reinterpret_cast<const char*>(w.data()))))});
+	for (const phrase& p : phrases)
+		words = cat({words, {0xB1}, bytes(p.pattern.begin(), p.pattern.begin() + 6)});
 	bool ok = save(dir / "recode/kana", {0xBA, 0xDD, 0xC6, 0xC1, 0xCA}) &&
 	          save(dir / "recode/keep", {0xD8, 0xBD, 0xC0, 0xB0, 0xC4, 0x20, 0xC3, 0xDE, 0xD3}) &&
 	          save(dir / "recode/phrase", {0xC5, 0xDD, 0xBA, 0xC3, 0xDE, 0xD3, 0x98, 0xE4}) &&
+	          save(dir / "recode/words", words) &&
 	          save(dir / "patch/sample", patch_input(s.program, s.list)) &&
 	          save(dir / "patch/crlf", patch_input({0xB1, 0x00, 0xB2}, text("10\r\n\r\n10 x\r\n12\r\n\x1a" "11\n"))) &&
 	          save(dir / "flatten/sample", s.mb500) &&
