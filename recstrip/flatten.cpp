@@ -1,5 +1,8 @@
 #include "recstrip/flatten.hpp"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 enum class state { wait_mark, addr_high, addr_low, checksum, mark, length, data, done };
@@ -22,7 +25,7 @@ flatten_result flatten(std::span<const std::uint8_t> image, std::span<std::uint8
 	std::size_t remaining = 0;
 
 	for (std::size_t p = 0; p < image.size() && s != state::done; ++p) {
-		std::uint8_t b = image[p];
+		const std::uint8_t b = image[p];
 		switch (s) {
 		case state::wait_mark:
 			if (b == 0x3A)
@@ -61,12 +64,20 @@ flatten_result flatten(std::span<const std::uint8_t> image, std::span<std::uint8
 				return fail(r, flatten_status::end_error, p);
 			}
 			break;
-		case state::data:
-			sum += b;
-			out[r.written++] = b;
-			if (--remaining == 0)
+		case state::data: {
+			// The rest of the record's data at once, or what the image holds
+			// of it.
+			std::size_t k = std::min(remaining, image.size() - p);
+			for (std::size_t i = 0; i < k; ++i)
+				sum += image[p + i];
+			std::memcpy(out.data() + r.written, image.data() + p, k);
+			r.written += k;
+			remaining -= k;
+			p += k - 1;
+			if (remaining == 0)
 				s = state::checksum;
 			break;
+		}
 		case state::done:
 			break;
 		}
