@@ -8,7 +8,7 @@ seconds=${1:-60}
 cd "$(dirname "$0")/.."
 
 CXX=clang++ CXXFLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -Werror" \
-	cmake -S . -B build-fuzz -DTAPEKIT_FUZZ=ON -DTAPEKIT_TESTS=OFF > /dev/null
+	cmake -S . -B build-fuzz -DTAPEKIT_FUZZ=ON -DTAPEKIT_TESTS=OFF -DTAPEKIT_STATIC_RUNTIME=OFF > /dev/null
 cmake --build build-fuzz -j 2 > /dev/null
 
 work=$(mktemp -d)
