@@ -4,15 +4,26 @@
 #include <filesystem>
 #include <system_error>
 
-input read_image(std::FILE* in, std::span<std::uint8_t> buf)
+std::optional<std::span<std::uint8_t>> load(const char* name, std::span<std::uint8_t> buf)
 {
+	std::FILE* in = std::fopen(name, "rb");
+	if (in == nullptr) {
+		std::perror(name);
+		return {};
+	}
 	std::size_t count = std::fread(buf.data(), 1, buf.size(), in);
-	input got{buf.first(count), read_status::ok};
-	if (count == buf.size() && std::fgetc(in) != EOF)
-		got.status = read_status::too_long;
-	else if (std::ferror(in))
-		got.status = read_status::failed;
-	return got;
+	bool too_long = count == buf.size() && std::fgetc(in) != EOF;
+	if (!too_long && std::ferror(in)) {
+		std::perror(name);
+		std::fclose(in);
+		return {};
+	}
+	std::fclose(in);
+	if (too_long) {
+		std::fputs("Too long file\n", stderr);
+		return {};
+	}
+	return buf.first(count);
 }
 
 bool same_file(const char* a, const char* b)

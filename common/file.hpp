@@ -6,19 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 
-enum class read_status { ok, too_long, failed };
-
-struct input {
-	std::span<std::uint8_t> bytes;  // the bytes read, at the start of the buffer
-	read_status status;
-};
-
-// Reads the rest of the stream into buf, which also sets the limit: an input
-// with more bytes than buf holds is too long. A read error is a failure, with
-// errno telling why, and never passes for the end of the file.
-input read_image(std::FILE* in, std::span<std::uint8_t> buf);
+// Opens the file name, reads all of it into buf, and closes it. An input
+// with more bytes than buf holds is too long. On failure it says why on
+// standard error, as the tools all do, and returns nothing: a read error is
+// reported, never taken for the end of the file.
+std::optional<std::span<std::uint8_t>> load(const char* name, std::span<std::uint8_t> buf);
 
 // True when both names lead to one existing file: the same name, or a hard or
 // symbolic link to it.

@@ -35,14 +35,10 @@ int main(int argc, char* argv[])
 	const char* outname = argv[2];
 	const char* listname = argv[3];
 
-	// The output is created only once every message has been re-coded, so
-	// that a missing or bad list, or names given in the wrong order, never
-	// cuts a file short.
-	std::FILE* in = std::fopen(inname, "rb");
-	if (in == nullptr) {
-		std::perror(inname);
+	static std::uint8_t buffer[65536];
+	std::optional<std::span<std::uint8_t>> image = load(inname, buffer);
+	if (!image)
 		return 1;
-	}
 	std::FILE* list = std::fopen(listname, "r");
 	if (list == nullptr) {
 		std::perror(listname);
@@ -53,20 +49,8 @@ int main(int argc, char* argv[])
 		return 1;
 	}
 
-	static std::uint8_t buffer[65536];
-	input image = read_image(in, buffer);
-	if (image.status == read_status::failed) {
-		std::perror(inname);
-		return 1;
-	}
-	if (image.status == read_status::too_long) {
-		std::fputs("Too long file\n", stderr);
-		return 1;
-	}
-	std::fclose(in);
-
 	file_source source{list};
-	patch_result r = patch_image(image.bytes, source);
+	patch_result r = patch_image(*image, source);
 	if (source.error != 0) {
 		errno = source.error;
 		std::perror(listname);
@@ -86,12 +70,15 @@ int main(int argc, char* argv[])
 		return 1;
 	}
 
+	// The output is created only once every message has been re-coded, so
+	// that a missing or bad list, or names given in the wrong order, never
+	// cuts a file short.
 	std::FILE* out = std::fopen(outname, "wb");
 	if (out == nullptr) {
 		std::perror(outname);
 		return 1;
 	}
-	if (!write_close(out, image.bytes)) {
+	if (!write_close(out, *image)) {
 		std::perror(outname);
 		return 1;
 	}

@@ -15,30 +15,17 @@ int main(int argc, char* argv[])
 	const char* inname = argv[1];
 	const char* outname = argv[2];
 
-	std::FILE* in = std::fopen(inname, "rb");
-	if (in == nullptr) {
-		std::perror(inname);
+	static std::uint8_t buffer[65535];
+	std::optional<std::span<std::uint8_t>> image = load(inname, buffer);
+	if (!image)
 		return 1;
-	}
 	if (same_file(inname, outname)) {
 		std::fprintf(stderr, "same file error : %s\n", outname);
 		return 1;
 	}
 
-	static std::uint8_t buffer[65535];
-	input image = read_image(in, buffer);
-	if (image.status == read_status::failed) {
-		std::perror(inname);
-		return 1;
-	}
-	if (image.status == read_status::too_long) {
-		std::fputs("Too long file\n", stderr);
-		return 1;
-	}
-	std::fclose(in);
-
 	static std::uint8_t data[sizeof buffer];
-	flatten_result r = flatten(image.bytes, data);
+	flatten_result r = flatten(*image, data);
 	// A damaged file keeps the data read before the damage. One that fails
 	// before any data, such as a flat binary given by mistake for a record
 	// file, has nothing to keep, and the output is not even created: with

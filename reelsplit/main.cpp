@@ -18,28 +18,16 @@ int main(int argc, char* argv[])
 	long fileno = std::strtol(argv[1], nullptr, 10);
 	const char* inname = argv[2];
 
-	std::FILE* in = std::fopen(inname, "rb");
-	if (in == nullptr) {
-		std::perror(inname);
-		return 1;
-	}
 	static std::uint8_t buffer[65535];
-	input image = read_image(in, buffer);
-	if (image.status == read_status::failed) {
-		std::perror(inname);
+	std::optional<std::span<std::uint8_t>> image = load(inname, buffer);
+	if (!image)
 		return 1;
-	}
-	if (image.status == read_status::too_long) {
-		std::fputs("Too long file\n", stderr);
-		return 1;
-	}
-	std::fclose(in);
 	if (fileno != 1) {
 		std::fputs("Illigal fileno\n", stderr);
 		return 1;
 	}
 
-	split_result r = split_tape(image.bytes);
+	split_result r = split_tape(*image);
 	for (std::size_t i = 0; i < r.count; ++i) {
 		const cut_file& f = r.files[i];
 		if (same_file(f.name, inname)) {
