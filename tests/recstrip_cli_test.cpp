@@ -25,6 +25,13 @@ TEST(recstrip, runs)
 		 "sumcheck error : ptr=008A : checksum=00\n", {{"bad.m", bad}, {"out.bin", cat({d80, {0x33}})}}},
 		{"cut-off file", {"cut.m", "out.bin"}, {{"cut.m", cut}}, 1, "", "fileend error : ptr=0087\n",
 		 {{"cut.m", cut}, {"out.bin", d80}}},
+		{"bad header checksum", {"h.m", "out.bin"}, {{"h.m", {0x3A, 0xB5, 0x00, 0x4C, 0x3A, 0x00, 0x00}}}, 1, "",
+		 "sumcheck error : ptr=0003 : checksum=4C\n", {{"h.m", {0x3A, 0xB5, 0x00, 0x4C, 0x3A, 0x00, 0x00}}}},
+		{"no mark after a record", {"k.m", "out.bin"}, {{"k.m", cat({header(0xB500), {0x3A, 0x01, 0xAB, 0x54, 0x3B}})}},
+		 1, "", "mark error : ptr=0008 : mark=3B\n",
+		 {{"k.m", cat({header(0xB500), {0x3A, 0x01, 0xAB, 0x54, 0x3B}})}, {"out.bin", {0xAB}}}},
+		{"tape's final record", {"t.m", "out.bin"}, {{"t.m", tape_file(0xB500, {{0x01}})}}, 1, "",
+		 "fileend error : ptr=0009\n", {{"t.m", tape_file(0xB500, {{0x01}})}, {"out.bin", {0x01}}}},
 		{"empty file", {"e.m", "out.bin"}, {{"e.m", {}}}, 1, "", "fileend error : ptr=0000\n",
 		 {{"e.m", {}}}},
 	};
