@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,6 @@ extern char** environ;
 namespace fs = std::filesystem;
 
 namespace {
-
-void save(const fs::path& p, const bytes& b)
-{
-	std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
-	                                         static_cast<std::streamsize>(b.size()));
-}
 
 // A machine-code file on tape of about n data bytes, in records of 255.
 bytes big_file(std::uint16_t address, std::size_t n)
@@ -90,11 +83,11 @@ int main(int argc, char* argv[])
 	// Inputs at each tool's limit: a 65,535-byte tape and record file, and a
 	// 65,536-byte image of 2,048 messages of 31 katakana each.
 	bytes tape = cat({basic_file(fill(1000, 0x41)), big_file(0x0000, 30000), big_file(0xB500, 32000)});
-	save("tape.img", cat({tape, fill(65535 - tape.size(), 0xFF)}));
+	bool saved = save("tape.img", cat({tape, fill(65535 - tape.size(), 0xFF)}));
 	bytes m = big_file(0xB500, 64000);
 	m.resize(m.size() - 2);
 	m = cat({m, {0x00, 0x00, 0x3A, 0x00, 0x00}});
-	save("prog.m", cat({fill(65535 - m.size(), 0x00), m}));
+	saved = save("prog.m", cat({fill(65535 - m.size(), 0x00), m})) && saved;
 	bytes image, list = text("c000\n");
 	for (int i = 0; i < 2048; ++i) {
 		image = cat({image, fill(31, static_cast<std::uint8_t>(0xB1 + i % 45)), {0x00}});
@@ -102,8 +95,8 @@ int main(int argc, char* argv[])
 		std::snprintf(line, sizeof line, "%x\n", 0xC000 + i * 32);
 		list = cat({list, text(line)});
 	}
-	save("image.bin", image);
-	save("msgs.txt", list);
+	if (!save("image.bin", image) || !save("msgs.txt", list) || !saved)
+		return 1;
 
 	struct job {
 		const char* name;

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,22 @@ using bytes = std::vector<std::uint8_t>;
 inline bytes text(std::string_view s)
 {
 	return bytes(s.begin(), s.end());
+}
+
+// Writes b to the file p; false, after a perror-form line, when that failed.
+inline bool save(const std::filesystem::path& p, const bytes& b)
+{
+	std::FILE* f = std::fopen(p.c_str(), "wb");
+	if (f == nullptr) {
+		std::perror(p.c_str());
+		return false;
+	}
+	bool ok = std::fwrite(b.data(), 1, b.size(), f) == b.size();
+	if (std::fclose(f) != 0 || !ok) {
+		std::perror(p.c_str());
+		return false;
+	}
+	return true;
 }
 
 // n copies of b.

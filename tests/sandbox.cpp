@@ -31,8 +31,8 @@ sandbox::~sandbox()
 
 void sandbox::put(const std::string& name, const bytes& content) const
 {
-	std::ofstream f(dir_ / name, std::ios::binary);
-	f.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
+	if (!save(dir_ / name, content))
+		throw std::runtime_error("cannot write " + name);
 }
 
 static bytes slurp(const fs::path& p)
