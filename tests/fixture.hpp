@@ -25,7 +25,7 @@ inline bool save(const std::filesystem::path& p, const bytes& b)
 		std::perror(p.c_str());
 		return false;
 	}
-	bool ok = std::fwrite(b.data(), 1, b.size(), f) == b.size();
+	bool ok = b.empty() || std::fwrite(b.data(), 1, b.size(), f) == b.size();
 	if (std::fclose(f) != 0 || !ok) {
 		std::perror(p.c_str());
 		return false;
